@@ -1,0 +1,20 @@
+// The code query: the input box's text becomes the Wubi code and pinyin in the result box.
+#pragma once
+
+#include "data/wubi_dictionary.h"
+#include "text/gbk_text.h"
+#include "window/window_operations.h"
+
+// The code of a word from its space-free text q, by the Wubi word rules: for 4 bytes the first
+// two letters of each character; for 6 the first letter of the first two and the first two of the
+// third; for 7 or more the first letter of the first three and of the last two bytes. Empty for
+// other lengths. The query and the vocabulary book both use it.
+GbkText wubiWordCode(const WubiDictionary& dictionary, const GbkText& q);
+
+// The whole result text for the space-free input q, or the empty text when q is empty or has
+// 1, 3 or 5 bytes. pinyin is the pinyin of q.
+GbkText codeQueryResult(const WubiDictionary& dictionary, const GbkText& q, const GbkText& pinyin);
+
+// Reads the input box once and writes the result box; leaves it unchanged when there is
+// nothing to show.
+void runCodeQuery(WindowOperations& window, const WubiDictionary& dictionary);
