@@ -1,0 +1,2 @@
+// Placeholder until the generated table lands.
+#include "data/pinyin_table.h"
