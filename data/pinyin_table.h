@@ -17,7 +17,7 @@
 struct PinyinTable {
     // Pieces 1..55; index 0 stands for "no piece".
     std::span<const std::string_view> pieces;
-    std::span<const std::uint16_t> entries;                      // 6,768 values
+    std::span<const std::uint16_t> entries;                    // 6,768 values
     std::span<const std::array<std::uint16_t, 3>> polyphones;  // first reading first
 };
 
@@ -25,6 +25,8 @@ const PinyinTable& pinyinTable();
 
 // The first reading of the character formed by the first two bytes of t, or the empty text.
 GbkText pinyinOfChar(const GbkText& t);
+// Every reading of that character, the common one first: none, one, or up to three.
+GbkTextList pinyinReadingsOfChar(const GbkText& t);
 // The first readings of the byte pairs of t (folded to half width first), joined without
 // separator; lets the window's queued events run after every pair.
 GbkText pinyinOfText(WindowOperations& window, const GbkText& t);
