@@ -1,9 +1,10 @@
-// The vocabulary book at 10,000 entries: an add (the duplicate search over the whole book text,
-// the append and the save) and the load at start.
+// The vocabulary book at 10, 1,000 and 10,000 entries: an add (the duplicate search over the
+// whole book text, the append and the save) and the load at start.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "book/vocabulary_book.h"
@@ -13,8 +14,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kEntries = 10000;
 
 const WubiDictionary& benchDictionary() {
     static const WubiDictionary d(gbkFromBytes(wubiEmbeddedDicDat()));
@@ -30,15 +29,18 @@ GbkText benchWord(int n) {
     return GbkText(character(n / 100) + character(n % 100));
 }
 
-const GbkText& benchBookText() {
-    static const GbkText text = [] {
+// A book of the given number of two-character entries.
+const GbkText& benchBookText(int entries) {
+    static std::map<int, GbkText> books;
+    auto [it, made] = books.try_emplace(entries);
+    if (made) {
         std::string bytes;
-        for (int n = 0; n < kEntries; ++n) {
+        for (int n = 0; n < entries; ++n) {
             bytes += composeEntry(benchWord(n), benchDictionary()).bytes();
         }
-        return GbkText(bytes);
-    }();
-    return text;
+        it->second = GbkText(bytes);
+    }
+    return it->second;
 }
 
 // A book file that keeps nothing, to time the core alone.
@@ -65,46 +67,57 @@ private:
     fs::path folder_;
 };
 
-// Adds the word to a book of 10,000 entries; the book is set back between rounds.
+// Adds the word to a book of state.range(0) entries; the book is set back between rounds.
 void benchAdd(benchmark::State& state, BookFile& file, const GbkText& word) {
+    const GbkText& bookText = benchBookText(static_cast<int>(state.range(0)));
     MemoryWindow window;
     VocabularyBook book{file};
     window.setText(EditBox::Input, word);
     for (auto _ : state) {
         state.PauseTiming();
-        window.setText(EditBox::Vocabulary, benchBookText());
+        window.setText(EditBox::Vocabulary, bookText);
         state.ResumeTiming();
         if (addToBook(window, benchDictionary(), book) != SaveOutcome::Saved) {
             state.SkipWithError("the save failed");
             break;
         }
     }
-    state.counters["book bytes"] = gbkLength(benchBookText());
+    state.counters["book bytes"] = gbkLength(bookText);
 }
 
 void BM_BookAddNewWord(benchmark::State& state) {
     DiscardingBookFile file;
     benchAdd(state, file, GbkText("\xD6\xD0\xB9\xFA"));  // 中国, not among the entries
 }
-BENCHMARK(BM_BookAddNewWord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BookAddNewWord)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 void BM_BookAddDuplicateOfTheLastEntry(benchmark::State& state) {
     DiscardingBookFile file;
-    benchAdd(state, file, benchWord(kEntries - 1));
+    benchAdd(state, file, benchWord(static_cast<int>(state.range(0)) - 1));
 }
-BENCHMARK(BM_BookAddDuplicateOfTheLastEntry)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BookAddDuplicateOfTheLastEntry)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_BookAddNewWordSavedToDisk(benchmark::State& state) {
     BenchFolder folder;
     PosixBookFile file(folder.book());
     benchAdd(state, file, GbkText("\xD6\xD0\xB9\xFA"));  // 中国
 }
-BENCHMARK(BM_BookAddNewWordSavedToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BookAddNewWordSavedToDisk)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_BookLoadFromDisk(benchmark::State& state) {
     BenchFolder folder;
     PosixBookFile file(folder.book());
-    if (!file.replace(gbkToBytes(benchBookText()))) {
+    const GbkText& bookText = benchBookText(static_cast<int>(state.range(0)));
+    if (!file.replace(gbkToBytes(bookText))) {
         state.SkipWithError("cannot write the book");
         return;
     }
@@ -114,8 +127,8 @@ void BM_BookLoadFromDisk(benchmark::State& state) {
         loadBook(window, book);
         benchmark::DoNotOptimize(window.getText(EditBox::Vocabulary));
     }
-    state.counters["book bytes"] = gbkLength(benchBookText());
+    state.counters["book bytes"] = gbkLength(bookText);
 }
-BENCHMARK(BM_BookLoadFromDisk)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BookLoadFromDisk)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
