@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/gbk_utf8.h"
+#include "cli/json.h"
 #include "cli/session.h"
 #include "data/pinyin_table.h"
 #include "data/wubi_entries.h"
@@ -34,25 +35,6 @@ std::string joinUtf8(const std::vector<GbkText>& texts, std::string_view separat
         out += gbkToUtf8(t);
     }
     return out;
-}
-
-std::string jsonString(std::string_view utf8) {
-    std::string out = "\"";
-    for (char ch : utf8) {
-        auto c = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
 }
 
 struct WordCodes {

@@ -21,8 +21,15 @@ const char* const kUsage =
     "  add [--raw] [--book FILE] [TEXT]\n"
     "                         what the add button does: adds TEXT (or standard input) to the\n"
     "                         vocabulary book FILE (default 生词本.txt here).\n"
+    "  pinyin [--json] READING...\n"
+    "                         every character of each toneless reading, with its Wubi codes.\n"
+    "                         See mozhou-cli pinyin --help.\n"
+    "  decode [--json] CODE...\n"
+    "                         the characters that each Wubi code gives, exactly and as the\n"
+    "                         start of a longer code. See mozhou-cli decode --help.\n"
     "\n"
-    "Exit status: 0 done, 1 the book could not be saved, 2 bad usage or text.\n";
+    "Exit status: 0 done, 1 the book could not be saved (pinyin, decode: nothing found), 2 bad\n"
+    "usage or text.\n";
 
 }  // namespace
 
@@ -45,6 +52,12 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "add") {
         return runAddCommand(rest);
+    }
+    if (args[0] == "pinyin") {
+        return runPinyinCommand(rest);
+    }
+    if (args[0] == "decode") {
+        return runDecodeCommand(rest);
     }
     std::cerr << "mozhou-cli: unknown command '" << args[0] << "'\n" << kUsage;
     return 2;

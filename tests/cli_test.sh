@@ -50,5 +50,30 @@ check "codes json" '{"word":"爱","code":"epdc","pinyin":"ai","short":["epd","ep
 "$cli" query '😀' >/dev/null 2>&1; check "not GBK" 2 $?
 "$cli" --help >/dev/null; check "help" 0 $?
 
+# pinyin: every character of a reading, polyphones under any of their readings, ü as v or u.
+check "pinyin" "$(printf 'zhong\t中\tkhk\tk kh\nzhong\t盅\tkhlf\tkhl')" "$("$cli" pinyin zhong | head -2)"
+check "pinyin second reading" "$(printf 'hang\t行\ttfhh\ttf')" "$("$cli" pinyin hang | grep '行')"
+check "pinyin v and u" "$("$cli" pinyin lu)" "$("$cli" pinyin LV)"
+check "pinyin json" '{"input":"Xyz","reading":"xyz","characters":[]}' \
+    "$("$cli" pinyin --json Xyz 2>/dev/null)"
+out=$("$cli" pinyin xyz zhong 2>/dev/null); check "pinyin unknown reading" "1 18" "$? $(wc -l <<<"$out")"
+
+# decode: exact matches marked, then the longer full codes that begin with the code.
+check "decode" "$(printf 'khk\tfull\t中\tkhk\tk kh\nkhk\tcandidate\t躁\tkhks\t')" \
+    "$("$cli" decode KHK)"
+check "decode shared short code" "$(printf 'dw\tshort\t春\tdwjf\tdwj dw\ndw\tshort\t舂\tdwvf\tdwv dw')" \
+    "$("$cli" decode dw | head -2)"
+check "decode json" \
+    '{"input":"trnt","code":"trnt","exact":[{"character":"我","full":"trnt","short":["q","trn"],"match":"full"}],"candidates":[]}' \
+    "$("$cli" decode --json trnt)"
+check "decode json bad code" '{"input":"z","code":null,"error":"a code is written with the letters a to y only"}' \
+    "$("$cli" decode --json z 2>/dev/null)"
+out=$("$cli" decode z k 2>/dev/null); check "decode bad code" "2 1" "$? $(grep -c "$(printf '^k\tshort\t中')" <<<"$out")"
+"$cli" decode abcde >/dev/null 2>&1; check "decode too long" 2 $?
+"$cli" decode li >/dev/null 2>&1; check "decode code of nothing" 1 $?
+"$cli" pinyin >/dev/null 2>&1; check "pinyin without reading" 2 $?
+"$cli" decode --bogus k >/dev/null 2>&1; check "decode bad option" 2 $?
+"$cli" decode --help >/dev/null; check "decode help" 0 $?
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -1,0 +1,8 @@
+// JSON output of the console front end.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A JSON string of the text; bytes that are not UTF-8 become U+FFFD, so the output stays JSON.
+std::string jsonString(std::string_view utf8);
