@@ -5,7 +5,9 @@
 
 namespace {
 
-GbkText bytes(std::string_view b) { return GbkText(b); }
+GbkText bytes(std::string_view b) {
+    return GbkText(b);
+}
 
 TEST(GbkText, ConstructionCutsAtTheFirstNul) {
     EXPECT_EQ(GbkText(std::string_view("a\0b", 3)), bytes("a"));
@@ -131,7 +133,8 @@ TEST(GbkText, SplitAtAComma) {
 
 TEST(GbkText, ConcatJoinsInOrder) {
     EXPECT_EQ(gbkConcat(GbkText(), GbkText()), GbkText());
-    EXPECT_EQ(gbkConcat(bytes("a"), GbkText(), gbk("中"), bytes("b")), bytes("a\xD6\xD0" "b"));
+    EXPECT_EQ(gbkConcat(bytes("a"), GbkText(), gbk("中"), bytes("b")), bytes("a\xD6\xD0"
+                                                                             "b"));
     EXPECT_EQ(gbkJoin({bytes("x"), bytes("y")}), bytes("xy"));
 }
 

@@ -36,9 +36,13 @@ GbkText gbkMapChars(const GbkText& t, Fold fold) {
 
 GbkText::GbkText(std::string_view bytes) : bytes_(cutAtNul(bytes)) {}
 
-std::int32_t gbkLength(const GbkText& t) { return static_cast<std::int32_t>(t.bytes().size()); }
+std::int32_t gbkLength(const GbkText& t) {
+    return static_cast<std::int32_t>(t.bytes().size());
+}
 
-bool gbkIsEmpty(const GbkText& t) { return t.bytes().empty(); }
+bool gbkIsEmpty(const GbkText& t) {
+    return t.bytes().empty();
+}
 
 GbkText gbkLeft(const GbkText& t, std::int32_t n) {
     if (n <= 0) {
@@ -159,6 +163,10 @@ GbkText gbkJoin(const GbkTextList& parts) {
     return GbkText(out);
 }
 
-GbkText gbkFromBytes(std::string_view bytes) { return GbkText(bytes); }
+GbkText gbkFromBytes(std::string_view bytes) {
+    return GbkText(bytes);
+}
 
-ByteArray gbkToBytes(const GbkText& t) { return ByteArray(t.bytes()); }
+ByteArray gbkToBytes(const GbkText& t) {
+    return ByteArray(t.bytes());
+}

@@ -1,6 +1,8 @@
 #include "window/memory_window.h"
 
-GbkText MemoryWindow::getText(EditBox box) const { return texts_[index(box)]; }
+GbkText MemoryWindow::getText(EditBox box) const {
+    return texts_[index(box)];
+}
 
 void MemoryWindow::setText(EditBox box, const GbkText& text) {
     texts_[index(box)] = text;
