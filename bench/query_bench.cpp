@@ -34,6 +34,14 @@ GbkText benchText(int count) {
     return GbkText(bytes);
 }
 
+// From one character to a pasted article.
+void queryLengths(benchmark::internal::Benchmark* benchmark) {
+    for (int characters : {1, 2, 3, 4, 40, 1000, 100000}) {
+        benchmark->Arg(characters);
+    }
+    benchmark->Unit(benchmark::kMicrosecond);
+}
+
 void BM_GbkFindOverTheDictionary(benchmark::State& state) {
     const GbkText& text = benchDictionary().text();
     for (auto _ : state) {
@@ -80,15 +88,7 @@ void BM_EnterWithCharacters(benchmark::State& state) {
     }
     state.counters["result bytes"] = gbkLength(window.getText(EditBox::Result));
 }
-BENCHMARK(BM_EnterWithCharacters)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
-    ->Arg(4)
-    ->Arg(40)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EnterWithCharacters)->Apply(queryLengths);
 
 // The query alone, without screening.
 void BM_RunCodeQuery(benchmark::State& state) {
@@ -98,14 +98,6 @@ void BM_RunCodeQuery(benchmark::State& state) {
         runCodeQuery(window, benchDictionary());
     }
 }
-BENCHMARK(BM_RunCodeQuery)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
-    ->Arg(4)
-    ->Arg(40)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunCodeQuery)->Apply(queryLengths);
 
 }  // namespace
