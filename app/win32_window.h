@@ -31,6 +31,8 @@ public:
 
 private:
     HWND window_ = nullptr;
+    // When processPendingEvents last looked at the queue, in GetTickCount64 milliseconds.
+    ULONGLONG lastQueueLook_ = 0;
     std::array<HWND, 6> editBoxes_{};
     bool destroyed_ = false;
     bool alwaysOnTop_ = false;
