@@ -152,17 +152,25 @@ std::string_view faultText(CodeFault fault) {
     return "";
 }
 
+// The exit status when the command ends before any look-up: 2 for bad usage, 0 after --help.
+std::optional<int> endsBeforeLookingUp(const std::optional<Options>& options, const char* help) {
+    if (!options) {
+        return 2;
+    }
+    if (options->help) {
+        std::cout << help;
+        return 0;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runPinyinCommand(std::span<const std::string_view> args) {
     const char* const usage = "usage: mozhou-cli pinyin [--json] READING...\n";
     std::optional<Options> options = optionsOf(args, "pinyin", usage);
-    if (!options) {
-        return 2;
-    }
-    if (options->help) {
-        std::cout << kPinyinHelp;
-        return 0;
+    if (std::optional<int> status = endsBeforeLookingUp(options, kPinyinHelp)) {
+        return *status;
     }
     CliSession session = startCliSession();
     const LookupIndex index(session.dictionary);
@@ -205,12 +213,8 @@ int runPinyinCommand(std::span<const std::string_view> args) {
 int runDecodeCommand(std::span<const std::string_view> args) {
     const char* const usage = "usage: mozhou-cli decode [--json] CODE...\n";
     std::optional<Options> options = optionsOf(args, "decode", usage);
-    if (!options) {
-        return 2;
-    }
-    if (options->help) {
-        std::cout << kDecodeHelp;
-        return 0;
+    if (std::optional<int> status = endsBeforeLookingUp(options, kDecodeHelp)) {
+        return *status;
     }
     CliSession session = startCliSession();
     const LookupIndex index(session.dictionary);

@@ -32,7 +32,11 @@ int ownHotkeysReceived(int id) {
     return hotkeysReceived[id];
 }
 
-bool waitUntil(int timeoutMs, const std::function<bool()>& condition) {
+namespace {
+
+// Polls the condition until it holds or the deadline passes, handling the driver's own messages
+// between polls; sleeping, when asked, only until something is posted or 10 ms have passed.
+bool pollUntil(int timeoutMs, const std::function<bool()>& condition, bool sleepBetweenPolls) {
     const std::int64_t deadline = nowMs() + timeoutMs;
     for (;;) {
         pumpOwnMessages();
@@ -42,22 +46,20 @@ bool waitUntil(int timeoutMs, const std::function<bool()>& condition) {
         if (nowMs() > deadline) {
             return false;
         }
-        // Sleeps only between polls, woken early by anything posted to the driver.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        if (sleepBetweenPolls) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
     }
 }
 
+}  // namespace
+
+bool waitUntil(int timeoutMs, const std::function<bool()>& condition) {
+    return pollUntil(timeoutMs, condition, true);
+}
+
 bool spinUntil(int timeoutMs, const std::function<bool()>& condition) {
-    const std::int64_t deadline = nowMs() + timeoutMs;
-    for (;;) {
-        pumpOwnMessages();
-        if (condition()) {
-            return true;
-        }
-        if (nowMs() > deadline) {
-            return false;
-        }
-    }
+    return pollUntil(timeoutMs, condition, false);
 }
 
 void awaitCondition(std::string_view what, int timeoutMs, const std::function<bool()>& condition) {
