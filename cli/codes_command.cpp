@@ -26,17 +26,6 @@ std::vector<GbkText> unknownCharacters(const WubiDictionary& dictionary, const G
     return unknown;
 }
 
-std::string joinUtf8(const std::vector<GbkText>& texts, std::string_view separator) {
-    std::string out;
-    for (const GbkText& t : texts) {
-        if (!out.empty()) {
-            out += separator;
-        }
-        out += gbkToUtf8(t);
-    }
-    return out;
-}
-
 struct WordCodes {
     std::string word;
     std::string code;
@@ -101,30 +90,22 @@ int runCodesCommand(std::span<const std::string_view> args) {
             if (codes.unknown.empty()) {
                 std::cout << ",\"code\":" << jsonString(codes.code);
             } else {
-                std::cout << ",\"code\":null,\"unknown\":[";
-                for (std::size_t i = 0; i < codes.unknown.size(); ++i) {
-                    std::cout << (i ? "," : "") << jsonString(gbkToUtf8(codes.unknown[i]));
-                }
-                std::cout << "]";
+                std::cout << ",\"code\":null,\"unknown\":" << jsonArrayOfGbk(codes.unknown);
             }
             std::cout << ",\"pinyin\":" << jsonString(codes.pinyin);
             if (!codes.shortCodes.empty()) {
-                std::cout << ",\"short\":[";
-                for (std::size_t i = 0; i < codes.shortCodes.size(); ++i) {
-                    std::cout << (i ? "," : "") << jsonString(gbkToUtf8(codes.shortCodes[i]));
-                }
-                std::cout << "]";
+                std::cout << ",\"short\":" << jsonArrayOfGbk(codes.shortCodes);
             }
             std::cout << "}\n";
         } else if (codes.unknown.empty()) {
             std::cout << codes.word << '\t' << codes.code << '\t' << codes.pinyin;
             if (!codes.shortCodes.empty()) {
-                std::cout << '\t' << joinUtf8(codes.shortCodes, " ");
+                std::cout << '\t' << gbkJoinToUtf8(codes.shortCodes, " ");
             }
             std::cout << '\n';
         } else {
             std::cout << codes.word << "\t?\t" << codes.pinyin
-                      << "\tnot in the dictionary: " << joinUtf8(codes.unknown, " ") << '\n';
+                      << "\tnot in the dictionary: " << gbkJoinToUtf8(codes.unknown, " ") << '\n';
         }
     }
     return status;

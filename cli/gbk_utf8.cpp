@@ -63,3 +63,14 @@ std::string gbkToUtf8(const GbkText& text) {
     }
     return out;
 }
+
+std::string gbkJoinToUtf8(const GbkTextList& texts, std::string_view separator) {
+    std::string out;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) {
+            out += separator;
+        }
+        out += gbkToUtf8(texts[i]);
+    }
+    return out;
+}

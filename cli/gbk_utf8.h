@@ -11,3 +11,5 @@
 std::optional<GbkText> gbkFromUtf8(std::string_view utf8);
 // Bytes that do not form a GBK character become U+FFFD.
 std::string gbkToUtf8(const GbkText& text);
+// The texts in UTF-8, with separator between them.
+std::string gbkJoinToUtf8(const GbkTextList& texts, std::string_view separator);

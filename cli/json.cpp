@@ -1,5 +1,7 @@
 #include "cli/json.h"
 
+#include "cli/gbk_utf8.h"
+
 namespace {
 
 // The length of the well-formed UTF-8 sequence at i, or 0.
@@ -62,4 +64,13 @@ std::string jsonString(std::string_view utf8) {
         i += n;
     }
     return out + "\"";
+}
+
+std::string jsonArrayOfGbk(const GbkTextList& texts) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        out += i ? "," : "";
+        out += jsonString(gbkToUtf8(texts[i]));
+    }
+    return out + "]";
 }

@@ -112,12 +112,8 @@ std::string fullCodeText(const WubiEntry& entry) {
 
 // CHARACTER<TAB>FULL CODE<TAB>SHORT CODES
 std::string entryLine(const WubiEntry& entry) {
-    std::string line = gbkToUtf8(entry.character) + '\t' + fullCodeText(entry) + '\t';
-    for (std::size_t i = 0; i < entry.shortCodes.size(); ++i) {
-        line += i ? " " : "";
-        line += gbkToUtf8(entry.shortCodes[i]);
-    }
-    return line;
+    return gbkToUtf8(entry.character) + '\t' + fullCodeText(entry) + '\t' +
+           gbkJoinToUtf8(entry.shortCodes, " ");
 }
 
 // "character":...,"full":...,"short":[...], without the braces.
@@ -125,12 +121,7 @@ std::string entryJsonFields(const WubiEntry& entry) {
     std::string out = "\"character\":" + jsonString(gbkToUtf8(entry.character));
     out += ",\"full\":";
     out += gbkIsEmpty(entry.fullCode) ? "null" : jsonString(gbkToUtf8(entry.fullCode));
-    out += ",\"short\":[";
-    for (std::size_t i = 0; i < entry.shortCodes.size(); ++i) {
-        out += i ? "," : "";
-        out += jsonString(gbkToUtf8(entry.shortCodes[i]));
-    }
-    return out + "]";
+    return out + ",\"short\":" + jsonArrayOfGbk(entry.shortCodes);
 }
 
 std::string_view matchName(CodeMatch match) {
