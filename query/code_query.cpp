@@ -109,17 +109,6 @@ GbkText wubiWordCode(const WubiDictionary& dictionary, const GbkText& q) {
     return GbkText();
 }
 
-GbkText codeQueryResult(const WubiDictionary& dictionary, const GbkText& q, const GbkText& pinyin) {
-    if (!showsResult(q)) {
-        return GbkText();
-    }
-    GbkText head = codeQueryHead(dictionary, q, pinyin);
-    if (gbkLength(q) < 7) {
-        return head;
-    }
-    return gbkConcat(head, longWordCharacterLines(dictionary, q));
-}
-
 void runCodeQuery(WindowOperations& window, const WubiDictionary& dictionary) {
     // The input is read once: events that run while the pinyin is spelled may change the input
     // box, and every piece of this result must still come from the same text.

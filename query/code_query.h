@@ -11,10 +11,6 @@
 // other lengths. The query and the vocabulary book both use it.
 GbkText wubiWordCode(const WubiDictionary& dictionary, const GbkText& q);
 
-// The whole result text for the space-free input q, or the empty text when q is empty or has
-// 1, 3 or 5 bytes. pinyin is the pinyin of q.
-GbkText codeQueryResult(const WubiDictionary& dictionary, const GbkText& q, const GbkText& pinyin);
-
 // Reads the input box once and writes the result box; leaves it unchanged when there is
 // nothing to show.
 void runCodeQuery(WindowOperations& window, const WubiDictionary& dictionary);
